@@ -1,0 +1,66 @@
+# Writes the string-table resource script from res/display_names.inc.
+#
+#   cmake -DNAMES=res/display_names.inc -DOUTPUT=strings.rc -P string_table.cmake
+#
+# windres misreads UTF-8 inside L"..." literals, so every name is written as
+# UTF-16 escapes.  Entry numbers count from 1 in list order, as the lookup
+# code numbers them (see lookup/display_names.h).
+
+file(STRINGS "${NAMES}" lines ENCODING UTF-8)
+
+# UTF-8 bytes (as hex) to a run of \xHHHH UTF-16 escapes.  Names hold ASCII
+# and Chinese ideographs only, all in the Basic Multilingual Plane.
+function(utf16_escapes text out)
+  string(HEX "${text}" hex)
+  string(LENGTH "${hex}" hex_len)
+  set(result "")
+  set(i 0)
+  while(i LESS hex_len)
+    string(SUBSTRING "${hex}" ${i} 2 b0)
+    math(EXPR b0 "0x${b0}")
+    if(b0 LESS 128)
+      set(code ${b0})
+      set(n 1)
+    elseif(b0 LESS 224)
+      math(EXPR code "${b0} & 31")
+      set(n 2)
+    elseif(b0 LESS 240)
+      math(EXPR code "${b0} & 15")
+      set(n 3)
+    else()
+      message(FATAL_ERROR "display name outside the Basic Multilingual Plane: ${text}")
+    endif()
+    set(k 1)
+    while(k LESS n)
+      math(EXPR pos "${i} + 2 * ${k}")
+      string(SUBSTRING "${hex}" ${pos} 2 b)
+      math(EXPR code "(${code} << 6) | (0x${b} & 63)")
+      math(EXPR k "${k} + 1")
+    endwhile()
+    math(EXPR i "${i} + 2 * ${n}")
+    math(EXPR code "${code}" OUTPUT_FORMAT HEXADECIMAL)
+    string(SUBSTRING "${code}" 2 -1 code)
+    string(LENGTH "${code}" code_len)
+    while(code_len LESS 4)
+      set(code "0${code}")
+      math(EXPR code_len "${code_len} + 1")
+    endwhile()
+    string(APPEND result "\\x${code}")
+  endwhile()
+  set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+set(rc "// Generated from display_names.inc by string_table.cmake; do not edit.\n")
+string(APPEND rc "LANGUAGE 0, 0\nSTRINGTABLE\nBEGIN\n")
+set(entry 0)
+foreach(line IN LISTS lines)
+  if(line MATCHES "^DISPLAY_NAME\\(([A-Za-z0-9]+), *\"([^\"]*)\"\\)")
+    math(EXPR entry "${entry} + 1")
+    utf16_escapes("${CMAKE_MATCH_2}" escaped)
+    string(APPEND rc "  ${entry}, L\"${escaped}\"  // ${CMAKE_MATCH_1}\n")
+  endif()
+endforeach()
+string(APPEND rc "END\n")
+file(WRITE "${OUTPUT}.tmp" "${rc}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different "${OUTPUT}.tmp" "${OUTPUT}")
+file(REMOVE "${OUTPUT}.tmp")
