@@ -10,6 +10,8 @@
 #include "export/thread_results.h"
 #include "include/zentavo2.h"
 #include "lookup/display_name_lookup.h"
+#include "lookup/home_page_lookup.h"
+#include "lookup/logo_lookup.h"
 #include "platform/process_code_page.h"
 
 namespace zentavo {
@@ -44,6 +46,19 @@ const char* display_name(const char* maker_text, int keep_rest, Language languag
     }
 }
 
+// Logo keys are constant texts: returned as they stand in the table.
+const char* logo_key(const char* maker_text, Language language) noexcept {
+    return find_logo_key(read_maker_text(maker_text), language, process_code_page()).data();
+}
+
+// Only the exact value 1 selects the Chinese edition.  A key without an
+// address comes back as a copy of the maker text, never the caller's pointer.
+const char* home_page(const char* maker_text, int selector) noexcept {
+    const std::string_view maker = read_maker_text(maker_text);
+    const auto address = find_home_page(maker, selector == 1 ? Language::Chinese : Language::English);
+    return address ? address->data() : hand_back(text::Joined{maker}, maker);
+}
+
 }  // namespace
 }  // namespace zentavo
 
@@ -59,8 +74,16 @@ const char* ZENTAVO2_CALL GetPCVendor_En(const char* MakerText, int KeepRest) {
     return zentavo::display_name(MakerText, KeepRest, Language::English);
 }
 
-const char* ZENTAVO2_CALL GetVendorPic_Cn(const char*) { return zentavo::kEmptyText; }
-const char* ZENTAVO2_CALL GetVendorPic_En(const char*) { return zentavo::kEmptyText; }
-const char* ZENTAVO2_CALL GetVendorURL(const char*, int) { return zentavo::kEmptyText; }
+const char* ZENTAVO2_CALL GetVendorPic_Cn(const char* MakerText) {
+    return zentavo::logo_key(MakerText, Language::Chinese);
+}
+
+const char* ZENTAVO2_CALL GetVendorPic_En(const char* MakerText) {
+    return zentavo::logo_key(MakerText, Language::English);
+}
+
+const char* ZENTAVO2_CALL GetVendorURL(const char* MakerText, int Language) {
+    return zentavo::home_page(MakerText, Language);
+}
 
 }  // extern "C"

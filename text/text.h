@@ -76,6 +76,14 @@ private:
 using AsciiLowered = Folded<ascii_lower>;
 using AsciiUppered = Folded<ascii_upper>;
 
+// The ASCII upper-casing of `subject` begins with that of `key`.
+constexpr bool begins_with_ignoring_ascii_case(std::string_view subject, std::string_view key) {
+    if (key.empty() || key.size() > subject.size()) return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if (ascii_upper(subject[i]) != ascii_upper(key[i])) return false;
+    return true;
+}
+
 std::string ascii_lower(std::string_view text);
 std::string ascii_upper(std::string_view text);
 

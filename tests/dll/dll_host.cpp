@@ -1,0 +1,268 @@
+// Loads Zentavo2.dll as a host does, by file name, and checks its exports
+// from the outside: the export table, every export by name and by ordinal,
+// and the bytes each returns in the process's ANSI code page.
+//
+//   dll_host <path of Zentavo2.dll> <expected ANSI code page>
+//
+// Ends with "N passed, M failed"; the exit code is 0 only when all passed.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lookup/display_name_table.h"
+#include "tests/display_name_cases.h"
+
+namespace {
+
+using TwoArgs = const char*(__stdcall*)(const char*, int);
+using OneArg = const char*(__stdcall*)(const char*);
+
+struct Exports {
+    TwoArgs url, vendor_cn, vendor_en;
+    OneArg pic_cn, pic_en;
+};
+
+int g_passed = 0, g_failed = 0;
+
+std::string shown(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+        char hex[8];
+        if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
+        else std::snprintf(hex, sizeof hex, "\\x%02X", c), out += hex;
+    }
+    return out.size() > 120 ? out.substr(0, 120) + "..." : out;
+}
+
+void check(bool ok, const std::string& what) {
+    if (ok) {
+        ++g_passed;
+    } else {
+        ++g_failed;
+        std::printf("FAILED: %s\n", what.c_str());
+    }
+}
+
+void check_text(const char* result, std::string_view expected, const std::string& what) {
+    if (!result) return check(false, what + ": null result");
+    check(std::string_view(result) == expected,
+          what + ": got \"" + shown(result) + "\", expected \"" + shown(expected) + "\"");
+}
+
+// A UTF-8 text in the ANSI code page, as LoadStringA turns the string table's
+// UTF-16 into it.
+std::string in_ansi(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int wide_len = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(wide_len, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), wide_len);
+    const int len = WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
+    std::string out(len, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_len, out.data(), len, nullptr, nullptr);
+    return out;
+}
+
+// --- The module as the loader sees it. ---
+
+Exports find_exports(HMODULE dll) {
+    const auto by_name = [&](const char* name) { return GetProcAddress(dll, name); };
+    const auto by_ordinal = [&](int ordinal) { return GetProcAddress(dll, MAKEINTRESOURCEA(ordinal)); };
+    const char* names[] = {"GetVendorURL", "GetPCVendor_Cn", "GetPCVendor_En", "GetVendorPic_Cn", "GetVendorPic_En"};
+    for (int ordinal = 1; ordinal <= 5; ++ordinal) {
+        const FARPROC named = by_name(names[ordinal - 1]);
+        check(named != nullptr, std::string("export by name: ") + names[ordinal - 1]);
+        check(named == by_ordinal(ordinal), std::string("ordinal ") + std::to_string(ordinal) + " is " + names[ordinal - 1]);
+    }
+    check(by_ordinal(6) == nullptr && by_ordinal(0) == nullptr, "no ordinal outside 1..5");
+    check(by_name("_GetVendorURL@8") == nullptr && by_name("GetVendorURL@8") == nullptr, "no decorated names");
+    const auto get = [&](int ordinal) { return reinterpret_cast<void*>(by_ordinal(ordinal)); };
+    return {reinterpret_cast<TwoArgs>(get(1)), reinterpret_cast<TwoArgs>(get(2)), reinterpret_cast<TwoArgs>(get(3)),
+            reinterpret_cast<OneArg>(get(4)), reinterpret_cast<OneArg>(get(5))};
+}
+
+void check_export_directory(HMODULE dll) {
+    const auto* base = reinterpret_cast<const BYTE*>(dll);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const auto& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + entry.VirtualAddress);
+    check_text(reinterpret_cast<const char*>(base + exports->Name), "Zentavo2.dll", "export directory module name");
+    check(exports->Base == 1 && exports->NumberOfFunctions == 5 && exports->NumberOfNames == 5,
+          "exactly five exports, ordinals from 1");
+}
+
+// --- GetPCVendor_Cn and GetPCVendor_En. ---
+
+void check_display_name_cases(const Exports& dll) {
+    for (const auto& c : zentavo::kDisplayNameCases) {
+        const std::string maker(c.maker);
+        const auto expected = [&](std::string_view utf8) { return utf8 == zentavo::kSame ? maker : in_ansi(utf8); };
+        const std::string what = "\"" + shown(maker) + "\" keep_rest=" + std::to_string(c.keep_rest);
+        check_text(dll.vendor_cn(maker.c_str(), c.keep_rest), expected(c.chinese), "GetPCVendor_Cn " + what);
+        check_text(dll.vendor_en(maker.c_str(), c.keep_rest), expected(c.english), "GetPCVendor_En " + what);
+    }
+}
+
+// Every key of every row reaches its row's name as the string table holds it.
+void check_every_row(const Exports& dll) {
+    using namespace zentavo;
+    const auto name_of = [](Name name) -> std::string {
+        if (name == Name::Nec) return "NEC";
+        return in_ansi(kNameSources[static_cast<std::size_t>(name)]);
+    };
+    for (const auto& row : display_name_table::kRows)
+        for (const Key& key : row.keys) {
+            std::string maker(key.text);
+            for (char& c : maker) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (row.match == Match::Contains) maker = "X" + maker + "Y z";
+            if (row.match == Match::LeadWord) maker += " Corp";
+            const std::string tail = row.match == Match::Compound ? maker.substr(key.text.size()) : "";
+            const bool in_chinese = !key.english_only;
+            const bool in_english = row.english != Name::None;
+            check_text(dll.vendor_cn(maker.c_str(), 0), in_chinese ? name_of(row.chinese) + tail : maker,
+                       "GetPCVendor_Cn row key " + maker);
+            check_text(dll.vendor_en(maker.c_str(), 0), in_english ? name_of(row.english) + tail : maker,
+                       "GetPCVendor_En row key " + maker);
+        }
+}
+
+void check_keep_rest_low_byte(const Exports& dll) {
+    struct { int value; bool keep; } values[] = {
+        {0, false}, {1, true}, {255, true}, {256, false}, {257, true}, {static_cast<int>(0xFFFFFF00u), false},
+        {-1, true},
+    };
+    for (const auto& v : values)
+        check_text(dll.vendor_en("DELL", v.value), v.keep ? "Dell DELL" : "Dell",
+                   "KeepRest " + std::to_string(static_cast<unsigned>(v.value)));
+}
+
+// --- Bad input. ---
+
+void check_null_and_empty(const Exports& dll) {
+    for (const char* maker : {static_cast<const char*>(nullptr), ""}) {
+        const std::string what = maker ? "empty" : "null";
+        for (int arg : {0, 1}) {
+            check_text(dll.vendor_cn(maker, arg), "", "GetPCVendor_Cn " + what);
+            check_text(dll.vendor_en(maker, arg), "", "GetPCVendor_En " + what);
+            check_text(dll.url(maker, arg), "", "GetVendorURL " + what);
+        }
+        check_text(dll.pic_cn(maker), "", "GetVendorPic_Cn " + what);
+        check_text(dll.pic_en(maker), "", "GetVendorPic_En " + what);
+    }
+}
+
+void check_every_byte(const Exports& dll) {
+    for (int b = 1; b <= 0xFF; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        const std::string what = "byte " + std::to_string(b);
+        check_text(dll.vendor_cn(one.c_str(), 1), one, "GetPCVendor_Cn " + what);
+        check_text(dll.vendor_en(one.c_str(), 0), one, "GetPCVendor_En " + what);
+        const std::string after = "Dell " + one;
+        check_text(dll.vendor_en(after.c_str(), 1), "Dell " + one, "GetPCVendor_En Dell + " + what);
+        for (auto pic : {dll.pic_cn, dll.pic_en}) check(pic(one.c_str()) != nullptr, "GetVendorPic " + what);
+        check(dll.url(one.c_str(), 1) != nullptr, "GetVendorURL " + what);
+    }
+    // A lone lead byte at the very end stays the caller's own byte.
+    check_text(dll.vendor_cn("FUJITSU SIEMENS\x81", 0), in_ansi("富士通-西门子") + "\x81", "compound, lone lead byte");
+    check_text(dll.vendor_en("ASUS \xBB", 1), "ASUSTeK \xBB", "keep rest, lone lead byte");
+    check_text(dll.vendor_cn("\x81", 1), "\x81", "lone lead byte alone");
+}
+
+void check_long_text(const Exports& dll) {
+    std::string maker = "Dell ";
+    maker.append(64u << 20, 'x');
+    const char* kept = dll.vendor_en(maker.c_str(), 1);
+    check(kept && std::strlen(kept) == maker.size() && std::string_view(kept).substr(0, 6) == "Dell x" &&
+              std::string_view(kept) == maker,
+          "64 MiB maker text, keep rest");
+    check_text(dll.vendor_cn(maker.c_str(), 0), in_ansi("戴尔"), "64 MiB maker text");
+    maker[4] = 'y';  // no blank left: the whole text is the lead word and matches nothing
+    const char* same = dll.vendor_cn(maker.c_str(), 1);
+    check(same && std::string_view(same) == maker, "64 MiB single word comes back unchanged");
+    maker.replace(0, 16, "Fujitsu-Siemens ");
+    const char* compound = dll.vendor_en(maker.c_str(), 0);
+    check(compound && std::string_view(compound).substr(0, 16) == "FUJITSU-SIEMENS " &&
+              std::strlen(compound) == maker.size(),
+          "64 MiB compound maker text");
+}
+
+// --- Result storage as a host lives with it. ---
+
+void check_result_passed_back_in(const Exports& dll) {
+    const char* chinese = dll.vendor_cn("DELL Inc.", 1);
+    const std::string copy = chinese;
+    check_text(dll.vendor_en(chinese, 1), copy, "previous result passed back in comes back whole");
+    const char* twice = dll.vendor_en("DELL Inc.", 1);
+    check_text(dll.vendor_en(twice, 1), "Dell Dell Inc.", "previous result as the maker of the next");
+}
+
+struct Worker {
+    const Exports* dll;
+    int index;
+    int wrong = 0;
+};
+
+DWORD WINAPI hammer(void* param) {
+    auto& worker = *static_cast<Worker*>(param);
+    for (int i = 0; i < 2000; ++i) {
+        const std::string maker = "Gigabyte " + std::to_string(worker.index) + "-" + std::to_string(i);
+        const char* result = worker.dll->vendor_en(maker.c_str(), 1);
+        if (std::string_view(result) != "GIGABYTE " + maker.substr(9)) ++worker.wrong;
+    }
+    return 0;
+}
+
+void check_results_across_threads(const Exports& dll) {
+    const char* mine = dll.vendor_en("Micro-Star International", 1);
+    const std::string before = mine;
+    std::vector<Worker> workers(4);
+    std::vector<HANDLE> threads;
+    for (int i = 0; i < 4; ++i) {
+        workers[i] = {&dll, i};
+        threads.push_back(CreateThread(nullptr, 0, hammer, &workers[i], 0, nullptr));
+    }
+    WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
+    for (HANDLE t : threads) CloseHandle(t);
+    for (const auto& w : workers) check(w.wrong == 0, "thread " + std::to_string(w.index) + " read its own results whole");
+    check_text(mine, before, "a result is untouched by calls on other threads");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: dll_host <Zentavo2.dll> <expected code page>\n");
+        return 2;
+    }
+    const unsigned expected_code_page = std::stoul(argv[2]);
+    std::printf("ANSI code page %u (expected %u), %s\n", GetACP(), expected_code_page, argv[1]);
+    if (GetACP() != expected_code_page) {
+        std::printf("FAILED: the process runs in code page %u\n0 passed, 1 failed\n", GetACP());
+        return 1;
+    }
+
+    HMODULE dll = LoadLibraryA(argv[1]);
+    if (!dll) {
+        std::printf("FAILED: LoadLibrary error %lu\n0 passed, 1 failed\n", GetLastError());
+        return 1;
+    }
+    check_export_directory(dll);
+    const Exports exports = find_exports(dll);
+    if (g_failed == 0) {
+        check_display_name_cases(exports);
+        check_every_row(exports);
+        check_keep_rest_low_byte(exports);
+        check_null_and_empty(exports);
+        check_every_byte(exports);
+        check_long_text(exports);
+        check_result_passed_back_in(exports);
+        check_results_across_threads(exports);
+    }
+    check(FreeLibrary(dll) != 0, "FreeLibrary");
+    std::printf("%d passed, %d failed\n", g_passed, g_failed);
+    return g_failed == 0 ? 0 : 1;
+}

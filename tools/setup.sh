@@ -1,0 +1,53 @@
+#!/bin/sh
+# Installs what building and testing Zentavo2 needs, on Debian 12 as root.
+#
+#   tools/setup.sh native   compiler, CMake, Ninja, GoogleTest
+#   tools/setup.sh all      the above, the MinGW-w64 cross compilers and Wine
+#
+# Anywhere else it installs nothing and names what is missing.
+set -eu
+want=${1:-all}
+
+packages="cmake ninja-build g++ libgtest-dev"
+commands="cmake ninja g++"
+if [ "$want" = all ]; then
+  packages="$packages g++-mingw-w64-i686 wine wine32:i386"
+  commands="$commands i686-w64-mingw32-g++ wine"
+fi
+
+missing=""
+for command in $commands; do command -v "$command" >/dev/null 2>&1 || missing="$missing $command"; done
+[ -f /usr/include/gtest/gtest.h ] || missing="$missing gtest"
+if [ "$want" = all ] && [ ! -x /usr/lib/wine/wine ]; then missing="$missing wine32"; fi
+
+if [ -n "$missing" ]; then
+  if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null 2>&1; then
+    echo "Missing:$missing" >&2
+    echo "On Debian 12 as root, tools/setup.sh installs: $packages" >&2
+    exit 1
+  fi
+  echo "Installing:$missing"
+  case "$packages" in *:i386*)
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+  esac
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $packages
+fi
+
+# 32-bit Wine needs a kernel that runs 32-bit programs.  Where it does not
+# (some virtual machines), qemu's user-mode emulator runs them instead.
+if [ "$want" = all ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "This kernel does not run 32-bit programs; as root, tools/setup.sh registers qemu-i386 for them." >&2
+    exit 1
+  fi
+  echo "This kernel does not run 32-bit programs: registering qemu-i386 to run them."
+  command -v qemu-i386-static >/dev/null 2>&1 ||
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends qemu-user-static
+  [ -e /proc/sys/fs/binfmt_misc/register ] ||
+    mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+  [ -e /proc/sys/fs/binfmt_misc/zentavo2-i386 ] ||
+    printf '%s' ':zentavo2-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+      > /proc/sys/fs/binfmt_misc/register
+  /usr/lib/wine/wine --version >/dev/null
+fi
