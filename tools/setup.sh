@@ -2,7 +2,7 @@
 # Installs what building and testing Zentavo2 needs, on Debian 12 as root.
 #
 #   tools/setup.sh native   compiler, CMake, Ninja, GoogleTest
-#   tools/setup.sh all      the above, the MinGW-w64 cross compilers and Wine
+#   tools/setup.sh all      the above, the MinGW-w64 cross compilers and Wine (32 and 64-bit)
 #
 # Anywhere else it installs nothing and names what is missing.
 set -eu
@@ -11,14 +11,17 @@ want=${1:-all}
 packages="cmake ninja-build g++ libgtest-dev"
 commands="cmake ninja g++"
 if [ "$want" = all ]; then
-  packages="$packages g++-mingw-w64-i686 wine wine32:i386"
-  commands="$commands i686-w64-mingw32-g++ wine"
+  packages="$packages g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64"
+  commands="$commands i686-w64-mingw32-g++ x86_64-w64-mingw32-g++ wine"
 fi
 
 missing=""
 for command in $commands; do command -v "$command" >/dev/null 2>&1 || missing="$missing $command"; done
 [ -f /usr/include/gtest/gtest.h ] || missing="$missing gtest"
-if [ "$want" = all ] && [ ! -x /usr/lib/wine/wine ]; then missing="$missing wine32"; fi
+if [ "$want" = all ]; then
+  [ -x /usr/lib/wine/wine ] || missing="$missing wine32"
+  [ -x /usr/lib/wine/wine64 ] || missing="$missing wine64"
+fi
 
 if [ -n "$missing" ]; then
   if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null 2>&1; then
