@@ -210,6 +210,32 @@ void check_road(const Exports& dll) {
         }
 }
 
+// For every logo row keyed on a display name: the name GetPCVendor_* returns
+// for that vendor yields the row's logo key, which GetVendorURL takes as it is.
+void check_chain(const Exports& dll) {
+    using namespace zentavo;
+    for (const auto& logo_row : logo_table::kRows)
+        for (const Language language : {Language::Chinese, Language::English}) {
+            const Name name = logo_row.key(language).name;
+            if (name == Name::None || (language == Language::Chinese && GetACP() != 936)) continue;
+            const bool chinese = language == Language::Chinese;
+            for (const auto& row : display_name_table::kRows) {
+                if (row.name(language) != name || row.match == Match::Compound) continue;
+                const std::string maker = std::string(row.keys.begin()->text) + (row.match == Match::WholeText ? "" : " Rest");
+                for (int keep_rest : {0, 1}) {
+                    const std::string display = (chinese ? dll.vendor_cn : dll.vendor_en)(maker.c_str(), keep_rest);
+                    const char* logo = (chinese ? dll.pic_cn : dll.pic_en)(display.c_str());
+                    check_text(logo, logo_row.logo, "logo of the display name for " + maker);
+                }
+            }
+            std::string upper(logo_row.logo);
+            for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (const auto& page : home_page_table::kRows)
+                if (page.key == upper)
+                    check_text(dll.url(logo_row.logo.data(), 0), page.international, "home page of logo " + upper);
+        }
+}
+
 // --- Bad input. ---
 
 void check_null_and_empty(const Exports& dll) {
@@ -301,6 +327,39 @@ void check_results_across_threads(const Exports& dll) {
     check_text(mine, before, "a result is untouched by calls on other threads");
 }
 
+struct Survivor {
+    TwoArgs vendor_en;
+    HANDLE called, may_end;
+    bool whole = false;
+};
+
+DWORD WINAPI outlive_the_library(void* param) {
+    auto& survivor = *static_cast<Survivor*>(param);
+    const char* result = survivor.vendor_en("Kingston Technology", 1);
+    survivor.whole = std::string_view(result) == "Kingston Technology";
+    SetEvent(survivor.called);
+    WaitForSingleObject(survivor.may_end, INFINITE);
+    return 7;  // ends after the library is gone: none of its code may run now
+}
+
+// A thread holding results lives on while the library is unloaded, then ends.
+void check_unload_under_a_living_thread(const char* path) {
+    HMODULE dll = LoadLibraryA(path);
+    Survivor survivor{reinterpret_cast<TwoArgs>(reinterpret_cast<void*>(GetProcAddress(dll, "GetPCVendor_En"))),
+                      CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE thread = CreateThread(nullptr, 0, outlive_the_library, &survivor, 0, nullptr);
+    WaitForSingleObject(survivor.called, INFINITE);
+    check(survivor.whole, "thread's result before unloading");
+    check(FreeLibrary(dll) != 0, "FreeLibrary with a living thread");
+    check(GetModuleHandleA("Zentavo2.dll") == nullptr, "library unloaded");
+    SetEvent(survivor.may_end);
+    WaitForSingleObject(thread, INFINITE);
+    DWORD code = 0;
+    GetExitCodeThread(thread, &code);
+    check(code == 7, "thread ended normally after the unload");
+    for (HANDLE h : {thread, survivor.called, survivor.may_end}) CloseHandle(h);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -332,6 +391,7 @@ int main(int argc, char** argv) {
         {"logo keys", check_logo_cases},
         {"home pages", check_home_pages},
         {"maker to home page", check_road},
+        {"display name to logo key to home page", check_chain},
         {"null and empty", check_null_and_empty},
         {"every byte", check_every_byte},
         {"64 MiB texts", check_long_text},
@@ -346,6 +406,10 @@ int main(int argc, char** argv) {
         section.run(exports);
     }
     check(FreeLibrary(dll) != 0, "FreeLibrary");
+    if (threads && g_failed == 0) {
+        std::printf("-- unload under a living thread\n");
+        check_unload_under_a_living_thread(argv[1]);
+    }
     std::printf("%d passed, %d failed\n", g_passed, g_failed);
     return g_failed == 0 ? 0 : 1;
 }
