@@ -1,10 +1,10 @@
 // The five entry points: read the arguments, run the export's rule list and
 // hand back a result text that the library owns.
 //
-// No export fails and no exception leaves one.  When memory for a result
-// cannot be had, the export returns the empty text.
+// No export fails; the library is built without exceptions.  When memory
+// for a working copy or a result cannot be had, the export returns the
+// empty text.
 #include <cstdint>
-#include <new>
 #include <string_view>
 
 #include "export/thread_results.h"
@@ -35,15 +35,10 @@ const char* hand_back(const text::Joined& result, std::string_view maker) noexce
 }
 
 const char* display_name(const char* maker_text, int keep_rest, Language language) noexcept {
-    try {
-        const std::string_view maker = read_maker_text(maker_text);
-        NameBuffer buffer;
-        return hand_back(find_display_name(maker, read_keep_rest(keep_rest), language,
-                                           process_code_page(), buffer),
-                         maker);
-    } catch (...) {
-        return kEmptyText;
-    }
+    const std::string_view maker = read_maker_text(maker_text);
+    NameBuffer buffer;
+    const auto result = find_display_name(maker, read_keep_rest(keep_rest), language, process_code_page(), buffer);
+    return result ? hand_back(*result, maker) : kEmptyText;
 }
 
 // Logo keys are constant texts: returned as they stand in the table.

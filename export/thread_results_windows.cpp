@@ -6,6 +6,7 @@
 // its code when it ends.
 #include <windows.h>
 
+#include <cstdlib>
 #include <new>
 
 #include "export/thread_results.h"
@@ -29,7 +30,8 @@ void release(ThreadEntry* entry) {
     else g_entries = entry->next;
     if (entry->next) entry->next->previous = entry->previous;
     ReleaseSRWLockExclusive(&g_entries_lock);
-    delete entry;
+    entry->~ThreadEntry();
+    std::free(entry);
 }
 
 void release_this_thread() {
@@ -53,10 +55,12 @@ ResultSlots* thread_results() noexcept {
     if (g_tls_index == TLS_OUT_OF_INDEXES) return nullptr;
     if (auto* entry = static_cast<ThreadEntry*>(TlsGetValue(g_tls_index))) return &entry->slots;
 
-    auto* entry = new (std::nothrow) ThreadEntry;
-    if (!entry) return nullptr;
+    void* memory = std::malloc(sizeof(ThreadEntry));
+    if (!memory) return nullptr;
+    auto* entry = new (memory) ThreadEntry;
     if (!TlsSetValue(g_tls_index, entry)) {
-        delete entry;
+        entry->~ThreadEntry();
+        std::free(entry);
         return nullptr;
     }
     AcquireSRWLockExclusive(&g_entries_lock);

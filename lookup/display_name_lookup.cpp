@@ -129,7 +129,7 @@ std::span<const DisplayNameRow* const> display_name_walk(Language language) {
     return kEnglishWalk;
 }
 
-text::Joined find_display_name(std::string_view maker, bool keep_rest, Language language,
+std::optional<text::Joined> find_display_name(std::string_view maker, bool keep_rest, Language language,
                                const CodePage& code_page, NameBuffer& buffer) {
     const auto walk = display_name_walk(language);
     const text::AsciiLowered lowered(maker);
@@ -157,7 +157,7 @@ text::Joined find_display_name(std::string_view maker, bool keep_rest, Language 
             break;
         }
 
-    if (!keep_rest || result == maker) return {result};
+    if (!keep_rest || result == maker) return text::Joined{result};
     text::Joined joined{result, " "};
     for (auto piece : split ? text::delete_range(maker, 1, static_cast<long long>(blank)) : text::Joined{maker})
         joined.append(piece);

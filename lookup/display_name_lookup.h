@@ -11,9 +11,9 @@ namespace zentavo {
 
 // The display name for `maker` in `language`, or the maker text itself when
 // no row matches; with `keep_rest` the rest of the maker text follows the
-// name.  The pieces borrow from `maker`, `buffer` and the code page.  Throws
-// std::bad_alloc only when a compound row cannot upper-case its copy.
-text::Joined find_display_name(std::string_view maker, bool keep_rest, Language language,
+// name.  The pieces borrow from `maker`, `buffer` and the code page.  nullopt
+// only when a compound row finds no memory for its working copies.
+std::optional<text::Joined> find_display_name(std::string_view maker, bool keep_rest, Language language,
                                const CodePage& code_page, NameBuffer& buffer);
 
 // The rows that a language's lookup tests, in the order it tests them.

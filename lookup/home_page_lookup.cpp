@@ -14,7 +14,7 @@ static_assert(std::size(kRows) == 43);
 constexpr std::string_view host_of(std::string_view address) {
     constexpr std::string_view scheme = "http://";
     address.remove_prefix(scheme.size());
-    return address.substr(0, address.find('/'));
+    return text::first_bytes(address, address.find('/'));
 }
 
 constexpr bool well_formed(std::string_view address) {

@@ -15,7 +15,7 @@ protected:
 
     std::string find(std::string_view maker, bool keep_rest, Language language) const {
         NameBuffer buffer;
-        return find_display_name(maker, keep_rest, language, code_page, buffer).str();
+        return find_display_name(maker, keep_rest, language, code_page, buffer)->str();
     }
     std::string expected(std::string_view maker, std::string_view utf8) const {
         return utf8 == kSame ? std::string(maker) : in_code_page(utf8, GetParam());

@@ -66,7 +66,7 @@ class ReplaceFirst : public ::testing::Test {
 protected:
     const PortableCodePage cp936{936}, cp1252{1252};
     std::string replace(std::string_view subject, std::string_view pattern, const CodePage& cp) const {
-        return replace_first_ignoring_case(subject, pattern, "<R>", cp).str();
+        return replace_first_ignoring_case(subject, pattern, "<R>", cp)->str();
     }
 };
 

@@ -9,10 +9,20 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace zentavo::text {
+
+// The first `n` bytes of a text, and its bytes from 0-based offset `at` on;
+// both clamp to the text (unlike string_view::substr, they never throw).
+constexpr std::string_view first_bytes(std::string_view text, std::size_t n) {
+    return {text.data(), n < text.size() ? n : text.size()};
+}
+constexpr std::string_view bytes_from(std::string_view text, std::size_t at) {
+    return at < text.size() ? std::string_view(text.data() + at, text.size() - at) : std::string_view();
+}
 
 // 1-based position of the first occurrence of `pattern` in `subject`.
 // 0 when it does not occur; an empty pattern is found nowhere.  Bytes are
@@ -48,7 +58,7 @@ public:
     constexpr explicit Folded(std::string_view raw) : raw_(raw) {}
     constexpr std::string_view raw() const { return raw_; }
     constexpr std::size_t size() const { return raw_.size(); }
-    constexpr Folded first(std::size_t n) const { return Folded(raw_.substr(0, n)); }
+    constexpr Folded first(std::size_t n) const { return Folded(first_bytes(raw_, n)); }
 
     // Keys are already folded, so only the text side is mapped.
     constexpr bool equals(std::string_view key) const {
@@ -84,8 +94,17 @@ constexpr bool begins_with_ignoring_ascii_case(std::string_view subject, std::st
     return true;
 }
 
-std::string ascii_lower(std::string_view text);
-std::string ascii_upper(std::string_view text);
+// Whole copies, for callers that want them (the rules read through the views above).
+inline std::string ascii_lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = ascii_lower(c);
+    return out;
+}
+inline std::string ascii_upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = ascii_upper(c);
+    return out;
+}
 
 // A text made of up to four pieces put one after the other, first leftmost.
 // The pieces are borrowed: joining copies nothing until the result is stored.
@@ -105,7 +124,12 @@ public:
     }
     constexpr const std::string_view* begin() const { return pieces_.data(); }
     constexpr const std::string_view* end() const { return pieces_.data() + count_; }
-    std::string str() const;
+    std::string str() const {
+        std::string out;
+        out.reserve(size());
+        for (auto piece : *this) out += piece;
+        return out;
+    }
     bool operator==(std::string_view text) const { return str() == text; }
 
 private:
@@ -127,12 +151,32 @@ protected:
     ~UpperCasing() = default;
 };
 
+// A working copy of a text, held inline up to 256 bytes and on the heap
+// beyond; ok() is false when the heap had no room for it.
+class WorkingCopy {
+public:
+    explicit WorkingCopy(std::string_view text) noexcept;
+    WorkingCopy(const WorkingCopy&) = delete;
+    WorkingCopy& operator=(const WorkingCopy&) = delete;
+    ~WorkingCopy();
+
+    bool ok() const { return data_ != nullptr; }
+    char* data() { return data_; }
+    std::size_t size() const { return size_; }
+    std::string_view view() const { return {data_, size_}; }
+
+private:
+    char inline_[256];
+    char* data_;
+    std::size_t size_;
+};
+
 // Replaces the first occurrence of `pattern` in `subject`, letter case
 // ignored as the code page upper-cases, that begins on a character boundary.
 // The bytes around the replacement are the subject's own.  An empty subject
 // gives the empty text, an empty or absent pattern the subject unchanged.
-// Throws std::bad_alloc when the upper-cased copies cannot be made.
-Joined replace_first_ignoring_case(std::string_view subject, std::string_view pattern,
-                                   std::string_view replacement, const UpperCasing& casing);
+// nullopt when there is no memory for the upper-cased working copies.
+std::optional<Joined> replace_first_ignoring_case(std::string_view subject, std::string_view pattern,
+                                                  std::string_view replacement, const UpperCasing& casing);
 
 }  // namespace zentavo::text

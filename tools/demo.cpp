@@ -32,7 +32,7 @@ std::string padded(std::string_view text, int width) {
 
 void print_language(std::string_view maker, Language language, const CodePage& code_page) {
     NameBuffer buffer;
-    const std::string name = find_display_name(maker, false, language, code_page, buffer).str();
+    const std::string name = find_display_name(maker, false, language, code_page, buffer)->str();
     const std::string_view logo = find_logo_key(name, language, code_page);
     const auto page = find_home_page(logo, language);
     std::printf("  %s %s logo %s home page %s\n", language == Language::Chinese ? "Chinese" : "English",
