@@ -1,12 +1,12 @@
 // The five entry points: read the arguments, run the export's rule list and
 // hand back a result text that the library owns.
 //
-// No export fails; the library is built without exceptions.  When memory
-// for a working copy or a result cannot be had, the export returns the
-// empty text.
+// No export fails; the library is built without exceptions.  When memory for
+// a working copy or a result cannot be had, the export returns the empty text.
 #include <cstdint>
 #include <string_view>
 
+#include "export/entry_points.h"
 #include "export/thread_results.h"
 #include "include/zentavo2.h"
 #include "lookup/display_name_lookup.h"
@@ -34,51 +34,53 @@ const char* hand_back(const text::Joined& result, std::string_view maker) noexce
     return stored ? stored : kEmptyText;
 }
 
-const char* display_name(const char* maker_text, int keep_rest, Language language) noexcept {
+}  // namespace
+
+const char* vendor_name(const char* maker_text, int keep_rest, Language language, const CodePage& code_page) noexcept {
     const std::string_view maker = read_maker_text(maker_text);
     NameBuffer buffer;
-    const auto result = find_display_name(maker, read_keep_rest(keep_rest), language, process_code_page(), buffer);
+    const auto result = find_display_name(maker, read_keep_rest(keep_rest), language, code_page, buffer);
     return result ? hand_back(*result, maker) : kEmptyText;
 }
 
 // Logo keys are constant texts: returned as they stand in the table.
-const char* logo_key(const char* maker_text, Language language) noexcept {
-    return find_logo_key(read_maker_text(maker_text), language, process_code_page()).data();
+const char* vendor_logo(const char* maker_text, Language language, const CodePage& code_page) noexcept {
+    return find_logo_key(read_maker_text(maker_text), language, code_page).data();
 }
 
 // Only the exact value 1 selects the Chinese edition.  A key without an
 // address comes back as a copy of the maker text, never the caller's pointer.
-const char* home_page(const char* maker_text, int selector) noexcept {
+const char* vendor_home_page(const char* maker_text, int selector) noexcept {
     const std::string_view maker = read_maker_text(maker_text);
     const auto address = find_home_page(maker, selector == 1 ? Language::Chinese : Language::English);
     return address ? address->data() : hand_back(text::Joined{maker}, maker);
 }
 
-}  // namespace
 }  // namespace zentavo
 
 using zentavo::Language;
+using zentavo::process_code_page;
 
 extern "C" {
 
+const char* ZENTAVO2_CALL GetVendorURL(const char* MakerText, int Language) {
+    return zentavo::vendor_home_page(MakerText, Language);
+}
+
 const char* ZENTAVO2_CALL GetPCVendor_Cn(const char* MakerText, int KeepRest) {
-    return zentavo::display_name(MakerText, KeepRest, Language::Chinese);
+    return zentavo::vendor_name(MakerText, KeepRest, Language::Chinese, process_code_page());
 }
 
 const char* ZENTAVO2_CALL GetPCVendor_En(const char* MakerText, int KeepRest) {
-    return zentavo::display_name(MakerText, KeepRest, Language::English);
+    return zentavo::vendor_name(MakerText, KeepRest, Language::English, process_code_page());
 }
 
 const char* ZENTAVO2_CALL GetVendorPic_Cn(const char* MakerText) {
-    return zentavo::logo_key(MakerText, Language::Chinese);
+    return zentavo::vendor_logo(MakerText, Language::Chinese, process_code_page());
 }
 
 const char* ZENTAVO2_CALL GetVendorPic_En(const char* MakerText) {
-    return zentavo::logo_key(MakerText, Language::English);
-}
-
-const char* ZENTAVO2_CALL GetVendorURL(const char* MakerText, int Language) {
-    return zentavo::home_page(MakerText, Language);
+    return zentavo::vendor_logo(MakerText, Language::English, process_code_page());
 }
 
 }  // extern "C"

@@ -6,20 +6,21 @@
 #include "platform/process_code_page.h"
 
 namespace zentavo {
-namespace {
 
-unsigned code_page_of_locale() {
-    const std::string_view charset = nl_langinfo(CODESET);
-    if (charset == "GBK" || charset == "GB18030" || charset == "GB2312" || charset == "CP936") return 936;
-    if (charset == "UTF-8") return 65001;
-    return 1252;
-}
-
-}  // namespace
-
+// The charset of the locale the process has set (setlocale), read at every
+// call as a host may change it; each code page's names are converted once.
 const CodePage& process_code_page() {
-    static const PortableCodePage code_page(code_page_of_locale());
-    return code_page;
+    const std::string_view charset = nl_langinfo(CODESET);
+    if (charset == "GBK" || charset == "GB18030" || charset == "GB2312" || charset == "CP936") {
+        static const PortableCodePage cp936(936);
+        return cp936;
+    }
+    if (charset == "UTF-8") {
+        static const PortableCodePage utf8(65001);
+        return utf8;
+    }
+    static const PortableCodePage cp1252(1252);
+    return cp1252;
 }
 
 }  // namespace zentavo
