@@ -1,0 +1,56 @@
+#!/bin/sh
+# Builds and runs the benchmarks and prints their figures (see bench/README.md):
+# the native benchmark in the emulated code pages 936 and 1252, then the
+# 64-bit Zentavo2.dll under Wine in code pages 936 and 1252.
+#
+#   tools/bench.sh          native and 64-bit DLL
+#   tools/bench.sh win32    the 32-bit DLL as well (where the kernel runs no
+#                           32-bit code, qemu emulates it: slow, and its
+#                           figures are not representative there)
+#
+# On Debian 12 as root it installs what it needs first (Google Benchmark,
+# and through tools/setup.sh the compilers and Wine).
+set -eu
+cd "$(dirname "$0")/.."
+fixture=bench/data/maker_strings.txt
+want_win32=no
+[ "${1:-}" = win32 ] && want_win32=yes
+
+if [ ! -f /usr/include/benchmark/benchmark.h ]; then
+  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends libbenchmark-dev
+  else
+    echo "Missing Google Benchmark: on Debian, apt-get install libbenchmark-dev" >&2
+    exit 1
+  fi
+fi
+# The DLL runs are skipped where the cross compilers or Wine cannot be had.
+if tools/setup.sh all; then windows=yes; else tools/setup.sh native; windows=no; fi
+
+echo "== Native benchmark (libzentavo2 code, emulated code pages) on $(nproc) cores"
+cmake --preset native >/dev/null
+cmake --build --preset native --target zentavo2_bench
+for code_page in 936 1252; do
+  echo "-- code page $code_page: median of 5 repetitions"
+  build/native/bench/zentavo2_bench "$fixture" --benchmark_filter="/cp$code_page\$" \
+    --benchmark_repetitions=5 --benchmark_display_aggregates_only=true --benchmark_counters_tabular=true |
+    grep -v -e '_mean ' -e '_stddev ' -e '_cv '
+done
+
+if [ $windows = no ]; then
+  echo "== Zentavo2.dll under Wine: skipped (no MinGW-w64 or Wine here; run tools/setup.sh all as root)"
+  exit 0
+fi
+presets=win64
+[ $want_win32 = yes ] && presets="win64 win32"
+for preset in $presets; do
+  cmake --preset $preset >/dev/null
+  cmake --build --preset $preset --target wine_throughput
+  repetitions=15
+  [ $preset = win32 ] && repetitions=5
+  for code_page in 936 1252; do
+    echo "== $preset Zentavo2.dll under Wine, code page $code_page"
+    (cd build/$preset && ../../tools/wine_run.sh $code_page wine_throughput.exe ../../$fixture $repetitions)
+  done
+done
