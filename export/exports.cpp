@@ -38,8 +38,7 @@ const char* hand_back(const text::Joined& result, std::string_view maker) noexce
 
 const char* vendor_name(const char* maker_text, int keep_rest, Language language, const CodePage& code_page) noexcept {
     const std::string_view maker = read_maker_text(maker_text);
-    NameBuffer buffer;
-    const auto result = find_display_name(maker, read_keep_rest(keep_rest), language, code_page, buffer);
+    const auto result = find_display_name(maker, read_keep_rest(keep_rest), language, code_page);
     return result ? hand_back(*result, maker) : kEmptyText;
 }
 

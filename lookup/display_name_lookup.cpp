@@ -105,8 +105,54 @@ constexpr bool rows_exclusive() {
     return true;
 }
 static_assert(rows_exclusive<Language::Chinese>() && rows_exclusive<Language::English>());
+static_assert(std::none_of(std::begin(kRows), std::end(kRows), [](const DisplayNameRow& row) {
+    return row.match == Match::WholeText && row.keys.begin()->text.find("asustek.") != std::string_view::npos;
+}));
 
-// --- The walk. ---
+// --- The index. ---
+//
+// Since no two rows of one lookup can match the same text, the row a text
+// matches does not depend on the order of testing, and the lead-word rows
+// can be found by binary search among their keys, sorted at compile time.
+// The few contains and whole-text rows are tested as they stand.
+
+struct IndexedKey {
+    std::string_view key;
+    const DisplayNameRow* row;
+    constexpr bool operator<(const IndexedKey& other) const { return key < other.key; }
+};
+
+template <Language language>
+constexpr std::size_t count_lead_word_keys() {
+    std::size_t n = 0;
+    for (const DisplayNameRow* row : language == Language::Chinese ? std::span<const DisplayNameRow* const>(kChineseWalk)
+                                                                   : kEnglishWalk)
+        if (row->match == Match::LeadWord)
+            for (const Key& key : row->keys) n += key_in(key, language);
+    return n;
+}
+
+template <Language language>
+constexpr auto make_lead_word_index() {
+    std::array<IndexedKey, count_lead_word_keys<language>()> index{};
+    std::size_t n = 0;
+    for (const DisplayNameRow* row : language == Language::Chinese ? std::span<const DisplayNameRow* const>(kChineseWalk)
+                                                                   : kEnglishWalk)
+        if (row->match == Match::LeadWord)
+            for (const Key& key : row->keys)
+                if (key_in(key, language)) index[n++] = {key.text, row};
+    std::sort(index.begin(), index.end());
+    return index;
+}
+constexpr auto kChineseIndex = make_lead_word_index<Language::Chinese>();
+constexpr auto kEnglishIndex = make_lead_word_index<Language::English>();
+
+constexpr std::size_t kLongestLeadWordKey = std::max_element(kChineseIndex.begin(), kChineseIndex.end(), [](auto& a, auto& b) {
+    return a.key.size() < b.key.size();
+})->key.size();
+static_assert(kLongestLeadWordKey == 16);  // "tongfangcomputer"
+
+// --- The lookup. ---
 
 bool row_matches(const DisplayNameRow& row, Language language, text::AsciiLowered whole,
                  text::AsciiLowered lead_word) {
@@ -122,26 +168,44 @@ bool row_matches(const DisplayNameRow& row, Language language, text::AsciiLowere
     return false;
 }
 
-}  // namespace
-
-std::span<const DisplayNameRow* const> display_name_walk(Language language) {
-    if (language == Language::Chinese) return kChineseWalk;
-    return kEnglishWalk;
+// Every row after the compound ones, in order: the first that matches.
+const DisplayNameRow* walk_rows(Language language, text::AsciiLowered whole, text::AsciiLowered lead_word) {
+    for (const DisplayNameRow* row : display_name_walk(language))
+        if (row->match != Match::Compound && row_matches(*row, language, whole, lead_word)) return row;
+    return nullptr;
 }
 
-std::optional<text::Joined> find_display_name(std::string_view maker, bool keep_rest, Language language,
-                               const CodePage& code_page, NameBuffer& buffer) {
-    const auto walk = display_name_walk(language);
+// The same row through the index.
+const DisplayNameRow* find_row(Language language, text::AsciiLowered whole, text::AsciiLowered lead_word) {
+    if (lead_word.size() <= kLongestLeadWordKey) {
+        char lowered[kLongestLeadWordKey];
+        for (std::size_t i = 0; i < lead_word.size(); ++i) lowered[i] = text::ascii_lower(lead_word.raw()[i]);
+        const IndexedKey wanted{std::string_view(lowered, lead_word.size()), nullptr};
+        const auto index = language == Language::Chinese ? std::span<const IndexedKey>(kChineseIndex) : kEnglishIndex;
+        const auto found = std::lower_bound(index.begin(), index.end(), wanted);
+        if (found != index.end() && found->key == wanted.key) return found->row;
+    }
+    for (const DisplayNameRow* row : display_name_walk(language))
+        if ((row->match == Match::Contains || row->match == Match::WholeText) &&
+            row_matches(*row, language, whole, lead_word))
+            return row;
+    return nullptr;
+}
+
+using RowFinder = const DisplayNameRow* (*)(Language, text::AsciiLowered, text::AsciiLowered);
+
+std::optional<text::Joined> look_up(std::string_view maker, bool keep_rest, Language language,
+                                    const CodePage& code_page, RowFinder find) {
     const text::AsciiLowered lowered(maker);
 
     // Compound rows: the name takes the place of the key at the start, and the
     // remainder of the maker text follows whatever keep_rest says.
-    for (const DisplayNameRow* row : walk) {
+    for (const DisplayNameRow* row : display_name_walk(language)) {
         if (row->match != Match::Compound) break;
         for (const Key& key : row->keys)
             if (key_in(key, language) && lowered.begins_with(key.text))
-                return text::replace_first_ignoring_case(
-                    maker, key.text, load_display_name(row->name(language), code_page, buffer), code_page);
+                return text::replace_first_ignoring_case(maker, key.text,
+                                                         load_display_name(row->name(language), code_page), code_page);
     }
 
     // The lead word is split off at the first blank, unless the text begins
@@ -150,18 +214,30 @@ std::optional<text::Joined> find_display_name(std::string_view maker, bool keep_
     const bool split = blank >= 2;
     const text::AsciiLowered lead_word = split ? lowered.first(blank - 1) : lowered;
 
-    std::string_view result = maker;
-    for (const DisplayNameRow* row : walk)
-        if (row->match != Match::Compound && row_matches(*row, language, lowered, lead_word)) {
-            result = load_display_name(row->name(language), code_page, buffer);
-            break;
-        }
-
+    const DisplayNameRow* row = find(language, lowered, lead_word);
+    const std::string_view result = row ? load_display_name(row->name(language), code_page) : maker;
     if (!keep_rest || result == maker) return text::Joined{result};
     text::Joined joined{result, " "};
     for (auto piece : split ? text::delete_range(maker, 1, static_cast<long long>(blank)) : text::Joined{maker})
         joined.append(piece);
     return joined;
+}
+
+}  // namespace
+
+std::span<const DisplayNameRow* const> display_name_walk(Language language) {
+    if (language == Language::Chinese) return kChineseWalk;
+    return kEnglishWalk;
+}
+
+std::optional<text::Joined> find_display_name(std::string_view maker, bool keep_rest, Language language,
+                                              const CodePage& code_page) {
+    return look_up(maker, keep_rest, language, code_page, find_row);
+}
+
+std::optional<text::Joined> find_display_name_by_walk(std::string_view maker, bool keep_rest, Language language,
+                                                      const CodePage& code_page) {
+    return look_up(maker, keep_rest, language, code_page, walk_rows);
 }
 
 }  // namespace zentavo

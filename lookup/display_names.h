@@ -29,14 +29,14 @@ inline constexpr std::string_view kNameSources[] = {
 #undef DISPLAY_NAME
 };
 static_assert(std::size(kNameSources) == static_cast<std::size_t>(Name::None));
+static_assert(std::size(kNameSources) == kStringTableEntries);
 
 inline constexpr std::string_view kNec = "NEC";
 
-// A display name in the code page: loaded from the string table (the view may
-// live in `buffer`), or the fixed "NEC".
-inline std::string_view load_display_name(Name name, const CodePage& code_page, NameBuffer& buffer) {
+// A display name in the code page: from the string table, or the fixed "NEC".
+inline std::string_view load_display_name(Name name, const CodePage& code_page) {
     if (name == Name::Nec) return kNec;
-    return code_page.load_string(string_table_entry(name), buffer);
+    return code_page.load_string(string_table_entry(name));
 }
 
 }  // namespace zentavo

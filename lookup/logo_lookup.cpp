@@ -24,14 +24,21 @@ constexpr std::size_t distinct_logo_keys() {
     return n;
 }
 static_assert(distinct_logo_keys() == 64);
+static_assert(std::all_of(std::begin(kRows), std::end(kRows), [](const LogoRow& row) {
+    return row.test != LogoTest::Equals || (row.english.name == Name::None && !row.english.literal.empty());
+}), "equals rows compare with literal keys, never with the empty text");
 
-std::string_view load_key(const LogoKey& key, const CodePage& code_page, NameBuffer& buffer) {
-    return key.name == Name::None ? key.literal : load_display_name(key.name, code_page, buffer);
+std::string_view load_key(const LogoKey& key, const CodePage& code_page) {
+    return key.name == Name::None ? key.literal : load_display_name(key.name, code_page);
 }
 
 bool holds(const LogoRow& row, Language language, std::string_view maker, const CodePage& code_page) {
-    NameBuffer buffer;
-    const std::string_view key = load_key(row.key(language), code_page, buffer);
+    const std::string_view key = load_key(row.key(language), code_page);
+    // Every test needs a key and compares the first bytes, as they stand or
+    // upper-cased: most rows end here.
+    if (key.empty() || maker.empty() ||
+        (key[0] != maker[0] && text::ascii_upper(key[0]) != text::ascii_upper(maker[0])))
+        return false;
     switch (row.test) {
     case LogoTest::Equals:
         return maker == key;
@@ -44,8 +51,7 @@ bool holds(const LogoRow& row, Language language, std::string_view maker, const 
                                              : text::begins_with(maker, key);
     case LogoTest::BeginsWithUnlessContains: {
         if (!text::begins_with(maker, key)) return false;
-        NameBuffer exception_buffer;
-        return !text::contains(maker, load_key(row.exception(language), code_page, exception_buffer));
+        return !text::contains(maker, load_key(row.exception(language), code_page));
     }
     }
     return false;

@@ -7,23 +7,37 @@
 // chosen code page so the rules can run and be tested anywhere.
 #pragma once
 
-#include <array>
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "text/text.h"
 
 namespace zentavo {
 
-// Where a display name is loaded to, as LoadStringA is given it: a converted
-// entry longer than this is cut at size() - 1 bytes.
-using NameBuffer = std::array<char, 4096>;
+// Entries of the string table: one per display name in res/display_names.inc.
+inline constexpr std::size_t kStringTableEntries = 0
+#define DISPLAY_NAME(identifier, text) +1
+#include "res/display_names.inc"
+#undef DISPLAY_NAME
+    ;
+
+// LoadStringA reads an entry into a buffer of this size: a converted entry
+// longer than that is cut at kLoadBufferSize - 1 bytes.
+inline constexpr std::size_t kLoadBufferSize = 4096;
 
 class CodePage : public text::UpperCasing {
 public:
-    // String-table entry `entry` in this code page: characters the code page
-    // cannot hold become its default character ("?"); a missing entry loads
-    // as the empty text.  The view lives in `buffer` or in the code page.
-    virtual std::string_view load_string(unsigned entry, NameBuffer& buffer) const = 0;
+    // The whole string table in this code page, entry n at [n - 1], each entry
+    // as LoadStringA gives it: characters the code page cannot hold become its
+    // default character ("?").  Read once; the code page of a process stays.
+    virtual std::span<const std::string_view> string_table() const = 0;
+
+    // One entry; an entry the table does not hold loads as the empty text.
+    std::string_view load_string(unsigned entry) const {
+        const auto table = string_table();
+        return entry >= 1 && entry <= table.size() ? table[entry - 1] : std::string_view();
+    }
 
 protected:
     ~CodePage() = default;

@@ -9,7 +9,7 @@ namespace zentavo {
 namespace {
 
 // The string table: the same texts the DLL carries as its resource.
-constexpr std::u16string_view kStringTable[] = {
+constexpr std::u16string_view kStringTable[kStringTableEntries] = {
 #define DISPLAY_NAME(identifier, text) u"" text,
 #include "res/display_names.inc"
 #undef DISPLAY_NAME
@@ -82,11 +82,8 @@ PortableCodePage::PortableCodePage(unsigned code_page)
         names_.push_back(to_code_page == reinterpret_cast<iconv_t>(-1) ? std::string()
                                                                       : convert(name, to_code_page));
     if (to_code_page != reinterpret_cast<iconv_t>(-1)) iconv_close(to_code_page);
-}
-
-std::string_view PortableCodePage::load_string(unsigned entry, NameBuffer& buffer) const {
-    if (entry < 1 || entry > names_.size()) return {};
-    return std::string_view(names_[entry - 1]).substr(0, buffer.size() - 1);
+    for (const std::string& name : names_)
+        entries_.push_back(std::string_view(name).substr(0, std::min(name.size(), kLoadBufferSize - 1)));
 }
 
 void PortableCodePage::upper_case(char* text, std::size_t length) const {

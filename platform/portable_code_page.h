@@ -21,13 +21,14 @@ public:
 
     unsigned number() const { return number_; }
 
-    std::string_view load_string(unsigned entry, NameBuffer& buffer) const override;
+    std::span<const std::string_view> string_table() const override { return entries_; }
     void upper_case(char* text, std::size_t length) const override;
     text::LeadBytes lead_bytes() const override;
 
 private:
     unsigned number_;
-    std::vector<std::string> names_;  // entry n at [n - 1]
+    std::vector<std::string> names_;         // entry n at [n - 1]
+    std::vector<std::string_view> entries_;  // views of names_, cut as LoadStringA cuts
 };
 
 }  // namespace zentavo

@@ -1,6 +1,8 @@
-#include "platform/process_code_page.h"
-
 #include <windows.h>
+
+#include <cstring>
+
+#include "platform/process_code_page.h"
 
 // The module this code is linked into: its string table holds the names,
 // whichever program loaded it.
@@ -9,12 +11,39 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 namespace zentavo {
 namespace {
 
+// Every entry loaded with LoadStringA once, at the first lookup that needs
+// one: 18 characters at most, 3 bytes each even where the ANSI code page is
+// UTF-8, fit a slot of 64 bytes.
+struct LoadedTable {
+    static constexpr std::size_t kSlot = 64;
+    char text[kStringTableEntries][kSlot];
+    std::string_view entries[kStringTableEntries];
+};
+// Each name's UTF-8 source is at least as long as the name in any ANSI code page.
+#define DISPLAY_NAME(identifier, text) static_assert(sizeof(text) - 1 <= LoadedTable::kSlot);
+#include "res/display_names.inc"
+#undef DISPLAY_NAME
+
+LoadedTable g_table;
+INIT_ONCE g_table_loaded = INIT_ONCE_STATIC_INIT;
+
+BOOL CALLBACK load_table(PINIT_ONCE, PVOID, PVOID*) {
+    char buffer[kLoadBufferSize];
+    for (std::size_t i = 0; i < kStringTableEntries; ++i) {
+        const int length = LoadStringA(reinterpret_cast<HINSTANCE>(&__ImageBase), static_cast<UINT>(i + 1),
+                                       buffer, static_cast<int>(sizeof buffer));
+        const std::size_t kept = length > 0 ? static_cast<std::size_t>(length) : 0;
+        std::memcpy(g_table.text[i], buffer, kept);
+        g_table.entries[i] = std::string_view(g_table.text[i], kept);
+    }
+    return TRUE;
+}
+
 class WindowsCodePage final : public CodePage {
 public:
-    std::string_view load_string(unsigned entry, NameBuffer& buffer) const override {
-        const int length = LoadStringA(reinterpret_cast<HINSTANCE>(&__ImageBase), entry,
-                                       buffer.data(), static_cast<int>(buffer.size()));
-        return {buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0};
+    std::span<const std::string_view> string_table() const override {
+        InitOnceExecuteOnce(&g_table_loaded, load_table, nullptr, nullptr);
+        return g_table.entries;
     }
 
     void upper_case(char* text, std::size_t length) const override {

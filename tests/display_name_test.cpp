@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <vector>
+
 #include "platform/portable_code_page.h"
 #include "tests/code_page_text.h"
 #include "tests/display_name_cases.h"
@@ -14,8 +17,7 @@ protected:
     const PortableCodePage code_page{GetParam()};
 
     std::string find(std::string_view maker, bool keep_rest, Language language) const {
-        NameBuffer buffer;
-        return find_display_name(maker, keep_rest, language, code_page, buffer)->str();
+        return find_display_name(maker, keep_rest, language, code_page)->str();
     }
     std::string expected(std::string_view maker, std::string_view utf8) const {
         return utf8 == kSame ? std::string(maker) : in_code_page(utf8, GetParam());
@@ -49,12 +51,34 @@ TEST_P(DisplayNameLookup, EveryKeyReachesItsOwnRow) {
             for (Language language : {Language::Chinese, Language::English}) {
                 SCOPED_TRACE(testing::Message() << maker << (language == Language::Chinese ? " cn" : " en"));
                 const bool present = row.in_lookup(language) && (language == Language::English || !key.english_only);
-                NameBuffer buffer;
-                std::string name(load_display_name(row.name(language), code_page, buffer));
+                std::string name(load_display_name(row.name(language), code_page));
                 if (row.match == Match::Compound) name += maker.substr(key.text.size());
                 EXPECT_EQ(find(maker, false, language), present ? name : maker);
             }
         }
+}
+
+// The index gives what the plain walk of every row gives, for real maker
+// strings and for every key in several letter cases and surroundings.
+TEST_P(DisplayNameLookup, IndexAgreesWithThePlainWalk) {
+    std::vector<std::string> makers;
+    std::ifstream fixture(ZENTAVO2_MAKER_STRINGS);
+    ASSERT_TRUE(fixture) << ZENTAVO2_MAKER_STRINGS;
+    for (std::string line; std::getline(fixture, line);) makers.push_back(line);
+    for (const auto& row : display_name_table::kRows)
+        for (const Key& key : row.keys) {
+            const std::string k(key.text);
+            for (std::string variant : {k, text::ascii_upper(k), k + " x", " " + k, k + "x", "x" + k, k + ". y z"})
+                makers.push_back(variant);
+        }
+    for (const std::string& maker : makers)
+        for (Language language : {Language::Chinese, Language::English})
+            for (bool keep_rest : {false, true}) {
+                const auto fast = find_display_name(maker, keep_rest, language, code_page);
+                const auto walked = find_display_name_by_walk(maker, keep_rest, language, code_page);
+                ASSERT_TRUE(fast && walked);
+                ASSERT_EQ(fast->str(), walked->str()) << maker;
+            }
 }
 
 TEST_P(DisplayNameLookup, KeepRestNeverTouchesAnUnmatchedText) {

@@ -36,9 +36,8 @@ TEST_P(LogoLookup, DisplayNamesLeadToTheirLogoKeysAndHomePages) {
                 if (row.name(language) != name || row.match == Match::Compound) continue;
                 const std::string key(row.keys.begin()->text);
                 const std::string maker = row.match == Match::WholeText ? key : key + " Rest";
-                NameBuffer buffer;
-                const auto plain = find_display_name(maker, false, language, code_page, buffer)->str();
-                const auto kept = find_display_name(maker, true, language, code_page, buffer)->str();
+                const auto plain = find_display_name(maker, false, language, code_page)->str();
+                const auto kept = find_display_name(maker, true, language, code_page)->str();
                 SCOPED_TRACE(maker);
                 EXPECT_EQ(find_logo_key(plain, language, code_page), logo_row.logo);
                 EXPECT_EQ(find_logo_key(kept, language, code_page), logo_row.logo);

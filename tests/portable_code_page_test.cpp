@@ -8,8 +8,7 @@ namespace zentavo {
 namespace {
 
 std::string load(const CodePage& cp, Name name) {
-    NameBuffer buffer;
-    return std::string(load_display_name(name, cp, buffer));
+    return std::string(load_display_name(name, cp));
 }
 
 TEST(PortableCodePage, LoadsNamesAsLoadStringADoes) {
@@ -25,10 +24,9 @@ TEST(PortableCodePage, LoadsNamesAsLoadStringADoes) {
 
 TEST(PortableCodePage, MissingEntryLoadsAsEmptyText) {
     const PortableCodePage cp(936);
-    NameBuffer buffer;
-    EXPECT_EQ(cp.load_string(0, buffer), "");
-    EXPECT_EQ(cp.load_string(string_table_entry(Name::None), buffer), "");
-    EXPECT_EQ(cp.load_string(60000, buffer), "");
+    EXPECT_EQ(cp.load_string(0), "");
+    EXPECT_EQ(cp.load_string(string_table_entry(Name::None)), "");
+    EXPECT_EQ(cp.load_string(60000), "");
 }
 
 TEST(PortableCodePage, UpperCasesLettersTheCodePageHoldsInBothCases) {

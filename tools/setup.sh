@@ -1,26 +1,27 @@
 #!/bin/sh
 # Installs what building and testing Zentavo2 needs, on Debian 12 as root.
 #
-#   tools/setup.sh native   compiler, CMake, Ninja, GoogleTest
-#   tools/setup.sh all      the above, the MinGW-w64 cross compilers and Wine (32 and 64-bit)
+#   tools/setup.sh native   host compiler, CMake, Ninja and the libraries of
+#                           the native build, its tests, tool and benchmarks
+#   tools/setup.sh all      the above, the MinGW-w64 cross compilers, Wine
+#                           (32 and 64-bit), LLVM's linker tools, Free Pascal
 #
 # Anywhere else it installs nothing and names what is missing.
 set -eu
 want=${1:-all}
 
-packages="cmake ninja-build g++ libgtest-dev"
-commands="cmake ninja g++"
+packages="cmake ninja-build g++ pkg-config locales libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev"
 if [ "$want" = all ]; then
-  packages="$packages g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64"
-  commands="$commands i686-w64-mingw32-g++ x86_64-w64-mingw32-g++ wine"
+  packages="$packages clang llvm lld fp-compiler g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64"
 fi
 
 missing=""
-for command in $commands; do command -v "$command" >/dev/null 2>&1 || missing="$missing $command"; done
-[ -f /usr/include/gtest/gtest.h ] || missing="$missing gtest"
-if [ "$want" = all ]; then
-  [ -x /usr/lib/wine/wine ] || missing="$missing wine32"
-  [ -x /usr/lib/wine/wine64 ] || missing="$missing wine64"
+if command -v dpkg-query >/dev/null 2>&1; then
+  for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
+  done
+else
+  for command in cmake ninja g++; do command -v "$command" >/dev/null 2>&1 || missing="$missing $command"; done
 fi
 
 if [ -n "$missing" ]; then
@@ -30,11 +31,11 @@ if [ -n "$missing" ]; then
     exit 1
   fi
   echo "Installing:$missing"
-  case "$packages" in *:i386*)
+  case "$missing" in *:i386*)
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
   esac
   apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $packages
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 fi
 
 # 32-bit Wine needs a kernel that runs 32-bit programs.  Where it does not
