@@ -9,6 +9,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -236,6 +237,56 @@ void check_chain(const Exports& dll) {
         }
 }
 
+// --- The calling convention, watched from outside (32-bit only). ---
+
+#if defined(__i386__)
+extern "C" const char* stdcall_probe(const void* function, unsigned argument_count, unsigned first,
+                                     unsigned second, unsigned report[2]);
+
+// Functions of known conventions, to show the probe tells them apart.
+extern "C" const char* __cdecl leaves_its_arguments(const char* text, int) { return text; }
+extern "C" const char* __stdcall removes_its_arguments(const char* text, int) { return text; }
+
+// Every export removes exactly its own arguments and keeps EBX, ESI, EDI and
+// EBP, whatever the input: display-name cases, logo and home page keys, null,
+// empty, bytes from 0x80 up and a long text.
+void check_calling_convention(const Exports& dll) {
+    std::vector<std::string> texts = {"", "Dell Inc.", "Fujitsu Siemens Computers", "HP", "ASUS", "\x81",
+                                      "\xBB\xAA\xCB\xB6", std::string(70000, 'q'), "ati"};
+    for (const auto& c : zentavo::kDisplayNameCases) texts.emplace_back(c.maker);
+    for (const auto& c : zentavo::kEnglishLogoCases) texts.emplace_back(c.name);
+    std::vector<const char*> inputs = {nullptr};
+    for (const std::string& text : texts) inputs.push_back(text.c_str());
+    unsigned report[2] = {0, 0};
+    stdcall_probe(reinterpret_cast<const void*>(leaves_its_arguments), 2, 0, 0, report);
+    check(report[0] == 0 && report[1] == 1, "the probe sees a cdecl function leave its 8 bytes");
+    stdcall_probe(reinterpret_cast<const void*>(removes_its_arguments), 2, 0, 0, report);
+    check(report[0] == 8 && report[1] == 1, "the probe sees a stdcall function remove its 8 bytes");
+
+    struct Probe { const char* name; const void* function; unsigned arguments; };
+    const Probe probes[] = {
+        {"GetVendorURL", reinterpret_cast<const void*>(dll.url), 2},
+        {"GetPCVendor_Cn", reinterpret_cast<const void*>(dll.vendor_cn), 2},
+        {"GetPCVendor_En", reinterpret_cast<const void*>(dll.vendor_en), 2},
+        {"GetVendorPic_Cn", reinterpret_cast<const void*>(dll.pic_cn), 1},
+        {"GetVendorPic_En", reinterpret_cast<const void*>(dll.pic_en), 1},
+    };
+    for (const Probe& probe : probes) {
+        int wrong = 0;
+        for (const char* input : inputs)
+            for (unsigned second : {0u, 1u, 257u}) {
+                unsigned report[2] = {0, 0};
+                const char* result = stdcall_probe(probe.function, probe.arguments,
+                                                   static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(input)),
+                                                   second, report);
+                if (report[0] != probe.arguments * 4 || report[1] != 1 || result == nullptr) ++wrong;
+            }
+        check(wrong == 0, std::string(probe.name) + " removes " + std::to_string(probe.arguments * 4) +
+                              " bytes and keeps EBX, ESI, EDI, EBP (" + std::to_string(wrong) + " calls wrong)");
+    }
+}
+#endif
+
 // --- Bad input. ---
 
 void check_null_and_empty(const Exports& dll) {
@@ -392,6 +443,9 @@ int main(int argc, char** argv) {
         {"home pages", check_home_pages},
         {"maker to home page", check_road},
         {"display name to logo key to home page", check_chain},
+#if defined(__i386__)
+        {"stdcall convention", check_calling_convention},
+#endif
         {"null and empty", check_null_and_empty},
         {"every byte", check_every_byte},
         {"64 MiB texts", check_long_text},
