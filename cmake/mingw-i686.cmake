@@ -1,11 +1,4 @@
-# 32-bit Windows with the Debian MinGW-w64 cross compiler.
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows: Zentavo2.dll as hosts have always loaded it.
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(ZENTAVO2_DLLTOOL i686-w64-mingw32-dlltool)
+set(ZENTAVO2_MINGW i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

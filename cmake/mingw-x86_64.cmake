@@ -1,11 +1,4 @@
-# 64-bit Windows with the Debian MinGW-w64 cross compiler.
-set(CMAKE_SYSTEM_NAME Windows)
+# 64-bit Windows: the same DLL for 64-bit hosts.
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(ZENTAVO2_DLLTOOL x86_64-w64-mingw32-dlltool)
+set(ZENTAVO2_MINGW x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
