@@ -18,6 +18,8 @@ public:
     // 936 (simplified Chinese, GBK), 1252 (Western European) or 65001
     // (UTF-8).  Any other number is taken as 1252.
     explicit PortableCodePage(unsigned code_page);
+    PortableCodePage(const PortableCodePage&) = delete;  // its entries view its own names
+    PortableCodePage& operator=(const PortableCodePage&) = delete;
 
     unsigned number() const { return number_; }
 

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the libFuzzer harnesses (fuzz/) and runs each for a number of seconds
-# (default 10) from a scratch copy of its seed corpus under build/fuzz/run/.
+# (default 10) from a scratch copy of its seed corpus under build/fuzz/run/,
+# with a dictionary of the tables' words that the build writes.
 #   tools/fuzz.sh [seconds]
 # Exits non-zero when a harness finds a crash or a failed property; the input
 # is left as build/fuzz/run/<harness>/crash-* and the report in <harness>.log.
@@ -22,6 +23,9 @@ command -v ninja >/dev/null 2>&1 || missing "ninja is missing (apt-get install n
 command -v "$cc" >/dev/null 2>&1 && command -v "$cxx" >/dev/null 2>&1 ||
   missing "clang is missing: the harnesses need clang and libFuzzer (apt-get install clang libclang-rt-dev, or set FUZZ_CC/FUZZ_CXX)"
 
+"$cxx" --version 2>/dev/null | grep -q clang ||
+  missing "$cxx is not clang: libFuzzer comes with clang (apt-get install clang libclang-rt-dev, or set FUZZ_CC/FUZZ_CXX)"
+
 # libFuzzer ships apart from clang on some systems: try a one-line harness first.
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
@@ -40,7 +44,7 @@ for harness in $harnesses; do
   cp fuzz/corpus/$harness/* "$run/corpus/"
   echo "== $harness: $seconds s"
   if build/fuzz/$harness -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$run/" \
-       "$run/corpus" >"$run/$harness.log" 2>&1; then
+       -dict=build/fuzz/zentavo.dict "$run/corpus" >"$run/$harness.log" 2>&1; then
     grep -E '^#[0-9]+[[:space:]]+DONE' "$run/$harness.log" || true
     grep -E '^stat::number_of_executed_units' "$run/$harness.log" || true
   else
