@@ -12,7 +12,7 @@ want=${1:-all}
 
 packages="cmake ninja-build g++ pkg-config locales libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev"
 if [ "$want" = all ]; then
-  packages="$packages clang llvm lld fp-compiler g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64"
+  packages="$packages clang libclang-rt-dev llvm lld fp-compiler g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64"
 fi
 
 missing=""

@@ -12,6 +12,7 @@ ctest --preset native
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+tools/fuzz.sh 10
 for preset in win32 win64; do
   cmake --preset $preset
   cmake --build --preset $preset
