@@ -57,13 +57,22 @@ long long committed_private_bytes() {
 
 constexpr long long kKiB = 1024;
 
+// A thread that runs `body`, which must outlive it.
+template <typename Body>
+DWORD WINAPI run_body(void* body) {
+    (*static_cast<Body*>(body))();
+    return 0;
+}
+template <typename Body>
+HANDLE start_thread(Body& body) {
+    return CreateThread(nullptr, 0, run_body<Body>, &body, 0, nullptr);
+}
+
 template <typename Body>
 void run_threads(int count, Body body) {
     std::vector<HANDLE> threads;
     std::vector<Body> bodies(count, body);
-    for (int i = 0; i < count; ++i)
-        threads.push_back(CreateThread(nullptr, 0, [](void* p) -> DWORD { (*static_cast<Body*>(p))(); return 0; },
-                                       &bodies[i], 0, nullptr));
+    for (int i = 0; i < count; ++i) threads.push_back(start_thread(bodies[i]));
     WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
     for (HANDLE t : threads) CloseHandle(t);
 }
@@ -162,22 +171,18 @@ long long unload_cycles(const char* path, int cycles) {
         const Exports e = exports_of(dll);
         HANDLE go_on = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         std::atomic<int> called{0};
+        auto work = [&] {
+            const std::string maker = "Kingston Technology " + std::to_string(called.load());
+            e.vendor_cn(maker.c_str(), 1);
+            e.vendor_en(maker.c_str(), 1);
+            e.pic_en("Kingston");
+            e.url("Unknown", 1);
+            ++called;
+            WaitForSingleObject(go_on, INFINITE);
+        };
+        std::vector<decltype(work)> bodies(4, work);
         std::vector<HANDLE> threads;
-        struct Work { Exports e; HANDLE go_on; std::atomic<int>* called; int index; };
-        std::vector<Work> work;
-        for (int i = 0; i < 4; ++i) work.push_back({e, go_on, &called, i});
-        for (auto& w : work)
-            threads.push_back(CreateThread(nullptr, 0, [](void* p) -> DWORD {
-                auto& w = *static_cast<Work*>(p);
-                const std::string maker = "Kingston Technology " + std::to_string(w.index);
-                w.e.vendor_cn(maker.c_str(), 1);
-                w.e.vendor_en(maker.c_str(), 1);
-                w.e.pic_en("Kingston");
-                w.e.url("Unknown", 1);
-                ++*w.called;
-                WaitForSingleObject(w.go_on, INFINITE);
-                return 0;
-            }, &w, 0, nullptr));
+        for (auto& body : bodies) threads.push_back(start_thread(body));
         while (called < 4) Sleep(0);
         FreeLibrary(dll);  // the threads still live, holding results
         SetEvent(go_on);
@@ -207,16 +212,14 @@ template <typename Body>
 long long peak_during(Body body) {
     std::atomic<bool> running{true};
     std::atomic<long long> peak{committed_private_bytes()};
-    struct Sampler { std::atomic<bool>* running; std::atomic<long long>* peak; } sampler{&running, &peak};
-    HANDLE thread = CreateThread(nullptr, 0, [](void* p) -> DWORD {
-        auto& s = *static_cast<Sampler*>(p);
-        while (*s.running) {
+    auto sample = [&] {
+        while (running) {
             const long long now = committed_private_bytes();
-            if (now > *s.peak) *s.peak = now;
+            if (now > peak) peak = now;
             Sleep(1);
         }
-        return 0;
-    }, &sampler, 0, nullptr);
+    };
+    HANDLE thread = start_thread(sample);
     body();
     running = false;
     WaitForSingleObject(thread, INFINITE);
