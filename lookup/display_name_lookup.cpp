@@ -38,6 +38,11 @@ constexpr auto make_walk() {
 constexpr auto kChineseWalk = make_walk<Language::Chinese>();
 constexpr auto kEnglishWalk = make_walk<Language::English>();
 
+constexpr std::span<const DisplayNameRow* const> walk_of(Language language) {
+    if (language == Language::Chinese) return kChineseWalk;
+    return kEnglishWalk;
+}
+
 // --- What the table promises, checked when it is compiled. ---
 
 static_assert(kRowCount == 308);
@@ -84,8 +89,7 @@ static_assert(keys_well_formed(), "keys are lower case: they meet the lower-case
 // text, so the order of testing decides nothing beyond itself.
 template <Language language>
 constexpr bool rows_exclusive() {
-    const std::span<const DisplayNameRow* const> walk =
-        language == Language::Chinese ? std::span<const DisplayNameRow* const>(kChineseWalk) : kEnglishWalk;
+    const auto walk = walk_of(language);
     for (std::size_t i = 0; i < walk.size(); ++i)
         for (const Key& a : walk[i]->keys) {
             if (!key_in(a, language)) continue;
@@ -125,8 +129,7 @@ struct IndexedKey {
 template <Language language>
 constexpr std::size_t count_lead_word_keys() {
     std::size_t n = 0;
-    for (const DisplayNameRow* row : language == Language::Chinese ? std::span<const DisplayNameRow* const>(kChineseWalk)
-                                                                   : kEnglishWalk)
+    for (const DisplayNameRow* row : walk_of(language))
         if (row->match == Match::LeadWord)
             for (const Key& key : row->keys) n += key_in(key, language);
     return n;
@@ -136,8 +139,7 @@ template <Language language>
 constexpr auto make_lead_word_index() {
     std::array<IndexedKey, count_lead_word_keys<language>()> index{};
     std::size_t n = 0;
-    for (const DisplayNameRow* row : language == Language::Chinese ? std::span<const DisplayNameRow* const>(kChineseWalk)
-                                                                   : kEnglishWalk)
+    for (const DisplayNameRow* row : walk_of(language))
         if (row->match == Match::LeadWord)
             for (const Key& key : row->keys)
                 if (key_in(key, language)) index[n++] = {key.text, row};
@@ -146,6 +148,21 @@ constexpr auto make_lead_word_index() {
 }
 constexpr auto kChineseIndex = make_lead_word_index<Language::Chinese>();
 constexpr auto kEnglishIndex = make_lead_word_index<Language::English>();
+
+// The contains and whole-text rows, in walk order: tested as they stand.
+template <Language language>
+constexpr auto make_other_rows() {
+    constexpr auto walk = walk_of(language);
+    constexpr auto is_other = [](const DisplayNameRow* row) {
+        return row->match == Match::Contains || row->match == Match::WholeText;
+    };
+    std::array<const DisplayNameRow*, std::count_if(walk.begin(), walk.end(), is_other)> others{};
+    std::copy_if(walk.begin(), walk.end(), others.begin(), is_other);
+    return others;
+}
+constexpr auto kChineseOthers = make_other_rows<Language::Chinese>();
+constexpr auto kEnglishOthers = make_other_rows<Language::English>();
+static_assert(kChineseOthers.size() == 6 && kEnglishOthers.size() == 4);
 
 constexpr std::size_t kLongestLeadWordKey = std::max_element(kChineseIndex.begin(), kChineseIndex.end(), [](auto& a, auto& b) {
     return a.key.size() < b.key.size();
@@ -185,10 +202,10 @@ const DisplayNameRow* find_row(Language language, text::AsciiLowered whole, text
         const auto found = std::lower_bound(index.begin(), index.end(), wanted);
         if (found != index.end() && found->key == wanted.key) return found->row;
     }
-    for (const DisplayNameRow* row : display_name_walk(language))
-        if ((row->match == Match::Contains || row->match == Match::WholeText) &&
-            row_matches(*row, language, whole, lead_word))
-            return row;
+    const auto others = language == Language::Chinese ? std::span<const DisplayNameRow* const>(kChineseOthers)
+                                                       : kEnglishOthers;
+    for (const DisplayNameRow* row : others)
+        if (row_matches(*row, language, whole, lead_word)) return row;
     return nullptr;
 }
 
@@ -225,10 +242,7 @@ std::optional<text::Joined> look_up(std::string_view maker, bool keep_rest, Lang
 
 }  // namespace
 
-std::span<const DisplayNameRow* const> display_name_walk(Language language) {
-    if (language == Language::Chinese) return kChineseWalk;
-    return kEnglishWalk;
-}
+std::span<const DisplayNameRow* const> display_name_walk(Language language) { return walk_of(language); }
 
 std::optional<text::Joined> find_display_name(std::string_view maker, bool keep_rest, Language language,
                                               const CodePage& code_page) {

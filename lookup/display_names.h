@@ -34,9 +34,13 @@ static_assert(std::size(kNameSources) == kStringTableEntries);
 inline constexpr std::string_view kNec = "NEC";
 
 // A display name in the code page: from the string table, or the fixed "NEC".
-inline std::string_view load_display_name(Name name, const CodePage& code_page) {
+inline std::string_view display_name_in(Name name, std::span<const std::string_view> string_table) {
     if (name == Name::Nec) return kNec;
-    return code_page.load_string(string_table_entry(name));
+    const unsigned entry = string_table_entry(name);
+    return entry <= string_table.size() ? string_table[entry - 1] : std::string_view();
+}
+inline std::string_view load_display_name(Name name, const CodePage& code_page) {
+    return display_name_in(name, code_page.string_table());
 }
 
 }  // namespace zentavo

@@ -28,12 +28,14 @@ static_assert(std::all_of(std::begin(kRows), std::end(kRows), [](const LogoRow& 
     return row.test != LogoTest::Equals || (row.english.name == Name::None && !row.english.literal.empty());
 }), "equals rows compare with literal keys, never with the empty text");
 
-std::string_view load_key(const LogoKey& key, const CodePage& code_page) {
-    return key.name == Name::None ? key.literal : load_display_name(key.name, code_page);
+using Names = std::span<const std::string_view>;
+
+std::string_view load_key(const LogoKey& key, Names names) {
+    return key.name == Name::None ? key.literal : display_name_in(key.name, names);
 }
 
-bool holds(const LogoRow& row, Language language, std::string_view maker, const CodePage& code_page) {
-    const std::string_view key = load_key(row.key(language), code_page);
+bool holds(const LogoRow& row, Language language, std::string_view maker, Names names) {
+    const std::string_view key = load_key(row.key(language), names);
     // Every test needs a key and compares the first bytes, as they stand or
     // upper-cased: most rows end here.
     if (key.empty() || maker.empty() ||
@@ -51,7 +53,7 @@ bool holds(const LogoRow& row, Language language, std::string_view maker, const 
                                              : text::begins_with(maker, key);
     case LogoTest::BeginsWithUnlessContains: {
         if (!text::begins_with(maker, key)) return false;
-        return !text::contains(maker, load_key(row.exception(language), code_page));
+        return !text::contains(maker, load_key(row.exception(language), names));
     }
     }
     return false;
@@ -60,10 +62,11 @@ bool holds(const LogoRow& row, Language language, std::string_view maker, const 
 }  // namespace
 
 std::string_view find_logo_key(std::string_view maker, Language language, const CodePage& code_page) {
+    const Names names = code_page.string_table();  // read once per call, not once per row
     for (const LogoRow& row : kRows) {
         const LogoKey& key = row.key(language);
         if (key.name == Name::None && key.literal.empty()) continue;  // no key in this language
-        if (holds(row, language, maker, code_page)) return row.logo;
+        if (holds(row, language, maker, names)) return row.logo;
     }
     return "";
 }
