@@ -8,27 +8,18 @@
 #                           32-bit code, qemu emulates it: slow, and its
 #                           figures are not representative there)
 #
-# On Debian 12 as root it installs what it needs first (Google Benchmark,
-# and through tools/setup.sh the compilers and Wine).
+# On Debian 12 as root tools/setup.sh installs what it needs first (Google
+# Benchmark, the cross compilers, Wine).
 set -eu
 cd "$(dirname "$0")/.."
 fixture=bench/data/maker_strings.txt
 want_win32=no
 [ "${1:-}" = win32 ] && want_win32=yes
 
-if [ ! -f /usr/include/benchmark/benchmark.h ]; then
-  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-    apt-get update -q
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends libbenchmark-dev
-  else
-    echo "Missing Google Benchmark: on Debian, apt-get install libbenchmark-dev" >&2
-    exit 1
-  fi
-fi
 # The DLL runs are skipped where the cross compilers or Wine cannot be had.
 if tools/setup.sh all; then windows=yes; else tools/setup.sh native; windows=no; fi
 
-echo "== Native benchmark (libzentavo2 code, emulated code pages) on $(nproc) cores"
+echo "== Native benchmark (the library's code in emulated code pages) on $(nproc) cores"
 cmake --preset native >/dev/null
 cmake --build --preset native --target zentavo2_bench
 for code_page in 936 1252; do
