@@ -15,15 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/dll/exports.h"
+
 namespace {
-
-using TwoArgs = const char*(__stdcall*)(const char*, int);
-using OneArg = const char*(__stdcall*)(const char*);
-
-struct Exports {
-    TwoArgs url, vendor_cn, vendor_en;
-    OneArg pic_cn, pic_en;
-};
 
 std::vector<std::string> read_lines(const char* path) {
     std::ifstream file(path);
@@ -87,12 +81,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "wine_throughput: cannot load Zentavo2.dll (error %lu)\n", GetLastError());
         return 1;
     }
-    const auto find = [dll](const char* name) { return reinterpret_cast<void*>(GetProcAddress(dll, name)); };
-    const Exports exports{reinterpret_cast<TwoArgs>(find("GetVendorURL")),
-                          reinterpret_cast<TwoArgs>(find("GetPCVendor_Cn")),
-                          reinterpret_cast<TwoArgs>(find("GetPCVendor_En")),
-                          reinterpret_cast<OneArg>(find("GetVendorPic_Cn")),
-                          reinterpret_cast<OneArg>(find("GetVendorPic_En"))};
+    const Exports exports = exports_by_name(dll);
     if (!exports.url || !exports.vendor_cn || !exports.vendor_en || !exports.pic_cn || !exports.pic_en) {
         std::fprintf(stderr, "wine_throughput: Zentavo2.dll lacks an export\n");
         return 1;

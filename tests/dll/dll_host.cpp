@@ -17,20 +17,13 @@
 #include <vector>
 
 #include "lookup/display_name_table.h"
+#include "tests/dll/exports.h"
 #include "lookup/home_page_table.h"
 #include "lookup/logo_table.h"
 #include "tests/display_name_cases.h"
 #include "tests/logo_cases.h"
 
 namespace {
-
-using TwoArgs = const char*(__stdcall*)(const char*, int);
-using OneArg = const char*(__stdcall*)(const char*);
-
-struct Exports {
-    TwoArgs url, vendor_cn, vendor_en;
-    OneArg pic_cn, pic_en;
-};
 
 int g_passed = 0, g_failed = 0;
 
@@ -85,9 +78,13 @@ Exports find_exports(HMODULE dll) {
     }
     check(by_ordinal(6) == nullptr && by_ordinal(0) == nullptr, "no ordinal outside 1..5");
     check(by_name("_GetVendorURL@8") == nullptr && by_name("GetVendorURL@8") == nullptr, "no decorated names");
-    const auto get = [&](int ordinal) { return reinterpret_cast<void*>(by_ordinal(ordinal)); };
-    return {reinterpret_cast<TwoArgs>(get(1)), reinterpret_cast<TwoArgs>(get(2)), reinterpret_cast<TwoArgs>(get(3)),
-            reinterpret_cast<OneArg>(get(4)), reinterpret_cast<OneArg>(get(5))};
+    Exports e;  // by ordinal, as some hosts call them
+    e.url = find_export<decltype(e.url)>(dll, MAKEINTRESOURCEA(1));
+    e.vendor_cn = find_export<decltype(e.vendor_cn)>(dll, MAKEINTRESOURCEA(2));
+    e.vendor_en = find_export<decltype(e.vendor_en)>(dll, MAKEINTRESOURCEA(3));
+    e.pic_cn = find_export<decltype(e.pic_cn)>(dll, MAKEINTRESOURCEA(4));
+    e.pic_en = find_export<decltype(e.pic_en)>(dll, MAKEINTRESOURCEA(5));
+    return e;
 }
 
 void check_export_directory(HMODULE dll) {
@@ -379,7 +376,7 @@ void check_results_across_threads(const Exports& dll) {
 }
 
 struct Survivor {
-    TwoArgs vendor_en;
+    decltype(&GetPCVendor_En) vendor_en;
     HANDLE called, may_end;
     bool whole = false;
 };
@@ -396,7 +393,7 @@ DWORD WINAPI outlive_the_library(void* param) {
 // A thread holding results lives on while the library is unloaded, then ends.
 void check_unload_under_a_living_thread(const char* path) {
     HMODULE dll = LoadLibraryA(path);
-    Survivor survivor{reinterpret_cast<TwoArgs>(reinterpret_cast<void*>(GetProcAddress(dll, "GetPCVendor_En"))),
+    Survivor survivor{exports_by_name(dll).vendor_en,
                       CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
     HANDLE thread = CreateThread(nullptr, 0, outlive_the_library, &survivor, 0, nullptr);
     WaitForSingleObject(survivor.called, INFINITE);

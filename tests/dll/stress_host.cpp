@@ -22,22 +22,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/dll/exports.h"
+
 namespace {
-
-using TwoArgs = const char*(__stdcall*)(const char*, int);
-using OneArg = const char*(__stdcall*)(const char*);
-
-struct Exports {
-    TwoArgs url = nullptr, vendor_cn = nullptr, vendor_en = nullptr;
-    OneArg pic_cn = nullptr, pic_en = nullptr;
-};
-
-Exports exports_of(HMODULE dll) {
-    const auto get = [&](const char* name) { return reinterpret_cast<void*>(GetProcAddress(dll, name)); };
-    return {reinterpret_cast<TwoArgs>(get("GetVendorURL")), reinterpret_cast<TwoArgs>(get("GetPCVendor_Cn")),
-            reinterpret_cast<TwoArgs>(get("GetPCVendor_En")), reinterpret_cast<OneArg>(get("GetVendorPic_Cn")),
-            reinterpret_cast<OneArg>(get("GetVendorPic_En"))};
-}
 
 int g_passed = 0, g_failed = 0;
 
@@ -168,7 +155,7 @@ long long unload_cycles(const char* path, int cycles) {
     const auto cycle = [&] {
         HMODULE dll = LoadLibraryA(path);
         if (!dll) return false;
-        const Exports e = exports_of(dll);
+        const Exports e = exports_by_name(dll);
         HANDLE go_on = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         std::atomic<int> called{0};
         auto work = [&] {
@@ -282,7 +269,7 @@ int main(int argc, char** argv) {
         std::printf("FAILED: cannot load %s or read %s\n0 passed, 1 failed\n", argv[1], argv[3]);
         return 1;
     }
-    const Exports exports = exports_of(dll);
+    const Exports exports = exports_by_name(dll);
 
     // Wine under qemu's 32-bit emulation cannot run threads side by side.
     const bool threads = std::getenv("ZENTAVO2_EMULATED_32BIT") == nullptr;
