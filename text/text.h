@@ -130,7 +130,6 @@ public:
         for (auto piece : *this) out += piece;
         return out;
     }
-    bool operator==(std::string_view text) const { return str() == text; }
 
 private:
     std::array<std::string_view, 4> pieces_{};
