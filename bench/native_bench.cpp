@@ -10,31 +10,17 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "bench/allocation_count.h"
+#include "bench/input.h"
 #include "export/entry_points.h"
 #include "platform/portable_code_page.h"
 
 namespace {
 
 using zentavo::Language;
-
-std::vector<std::string> read_lines(const char* path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
-std::vector<const char*> pointers(const std::vector<std::string>& texts) {
-    std::vector<const char*> out;
-    for (const std::string& text : texts) out.push_back(text.c_str());
-    return out;
-}
 
 // Calls `call` on every input, once per iteration, after one untimed pass
 // that lets the result storage reach its steady size.

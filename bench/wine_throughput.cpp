@@ -15,23 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/input.h"
 #include "tests/dll/exports.h"
 
 namespace {
-
-std::vector<std::string> read_lines(const char* path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
-std::vector<const char*> pointers(const std::vector<std::string>& texts) {
-    std::vector<const char*> out;
-    for (const std::string& text : texts) out.push_back(text.c_str());
-    return out;
-}
 
 double seconds_now() {
     static const double ticks_per_second = [] {
