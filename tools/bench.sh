@@ -38,10 +38,10 @@ presets=win64
 for preset in $presets; do
   cmake --preset $preset >/dev/null
   cmake --build --preset $preset --target wine_throughput
-  repetitions=15
-  [ $preset = win32 ] && repetitions=5
+  rounds=21
+  [ $preset = win32 ] && rounds=5
   for code_page in 936 1252; do
     echo "== $preset Zentavo2.dll under Wine, code page $code_page"
-    (cd build/$preset && ../../tools/wine_run.sh $code_page wine_throughput.exe ../../$fixture $repetitions)
+    (cd build/$preset && ../../tools/wine_run.sh $code_page wine_throughput.exe ../../$fixture $rounds)
   done
 done
